@@ -1,0 +1,259 @@
+#include "platform/posix/systeme_posix.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <vector>
+
+#include "platform/posix/code_page.h"
+#include "platform/posix/erreurs_posix.h"
+
+namespace maj::posix {
+namespace {
+
+constexpr std::string_view PrefixePartage = "\\\\127.0.0.1\\MERVANT";
+
+class Descripteur {
+public:
+    explicit Descripteur(int fd) : fd_(fd) {}
+    Descripteur(const Descripteur&) = delete;
+    Descripteur& operator=(const Descripteur&) = delete;
+    ~Descripteur() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    int fd() const { return fd_; }
+    // Closes now, reporting what close reports (a write may fail only there).
+    Erreur Fermer() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0 ? Succes : DepuisErrno(errno);
+    }
+
+private:
+    int fd_;
+};
+
+class FichierLecturePosix : public FichierLecture {
+public:
+    explicit FichierLecturePosix(int fd) : fd_(fd) {}
+
+    Resultat<std::uint64_t> Longueur() override {
+        struct stat etat{};
+        if (::fstat(fd_.fd(), &etat) != 0) return DepuisErrno(errno);
+        return static_cast<std::uint64_t>(etat.st_size);
+    }
+
+    Resultat<std::size_t> Lire(char* tampon, std::size_t taille) override {
+        for (;;) {
+            const ssize_t lus = ::read(fd_.fd(), tampon, taille);
+            if (lus >= 0) return static_cast<std::size_t>(lus);
+            if (errno != EINTR) return DepuisErrno(errno);
+        }
+    }
+
+private:
+    Descripteur fd_;
+};
+
+class ListeurPosix : public ListeurDossiers {
+public:
+    explicit ListeurPosix(const SystemePosix& systeme) : systeme_(systeme) {}
+
+    Resultat<std::vector<std::string>> FichiersDuDossier(const std::string& dossier) override {
+        auto natif = systeme_.CheminNatif(dossier);
+        if (!natif.ok()) return natif.erreur();
+        DIR* flux = ::opendir(natif->c_str());
+        if (flux == nullptr) return DepuisErrno(errno);
+        std::vector<std::string> fichiers;
+        errno = 0;
+        while (const dirent* entree = ::readdir(flux)) {
+            const std::string nom = entree->d_name;
+            struct stat etat{};
+            // Files only, as the folder lists them; a link counts as what it names.
+            if (::fstatat(::dirfd(flux), nom.c_str(), &etat, 0) == 0 && S_ISREG(etat.st_mode))
+                fichiers.push_back(systeme_.Joindre(dossier, systeme_.DepuisCodePage(nom)));
+            errno = 0;
+        }
+        const int erreur = errno;
+        ::closedir(flux);
+        if (erreur != 0) return DepuisErrno(erreur);
+        return fichiers;
+    }
+
+private:
+    const SystemePosix& systeme_;
+};
+
+Erreur EcrireTout(int fd, std::string_view octets) {
+    while (!octets.empty()) {
+        const ssize_t ecrits = ::write(fd, octets.data(), octets.size());
+        if (ecrits < 0) {
+            if (errno == EINTR) continue;
+            return DepuisErrno(errno);
+        }
+        octets.remove_prefix(static_cast<std::size_t>(ecrits));
+    }
+    return Succes;
+}
+
+std::string DossierParent(const std::string& chemin) {
+    const auto barre = chemin.find_last_of('/');
+    if (barre == std::string::npos) return ".";
+    if (barre == 0) return "/";
+    return chemin.substr(0, barre);
+}
+
+}  // namespace
+
+SystemePosix::SystemePosix(std::string racinePartage, std::string dossierProgramme)
+    : racinePartage_(std::move(racinePartage)), dossierProgramme_(std::move(dossierProgramme)) {}
+
+Resultat<std::string> SystemePosix::CheminNatif(const std::string& chemin) const {
+    auto octets = Encoder1252(chemin);
+    if (!octets.ok()) return octets.erreur();
+    std::string& natif = *octets;
+    if (natif.compare(0, PrefixePartage.size(), PrefixePartage) == 0 &&
+        (natif.size() == PrefixePartage.size() || natif[PrefixePartage.size()] == '\\')) {
+        std::string reste = natif.substr(PrefixePartage.size());
+        for (char& c : reste)
+            if (c == '\\') c = '/';
+        return racinePartage_ + reste;
+    }
+    return natif;
+}
+
+Resultat<std::unique_ptr<FichierLecture>> SystemePosix::OuvrirLecture(const std::string& chemin) {
+    auto natif = CheminNatif(chemin);
+    if (!natif.ok()) return natif.erreur();
+    const int fd = ::open(natif->c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return DepuisErrno(errno);
+    auto fichier = std::make_unique<FichierLecturePosix>(fd);
+    struct stat etat{};
+    if (::fstat(fd, &etat) != 0) return DepuisErrno(errno);
+    if (S_ISDIR(etat.st_mode)) return ERR_ACCES_CHEMIN;
+    return std::unique_ptr<FichierLecture>(std::move(fichier));
+}
+
+Erreur SystemePosix::OuvrirAjoutEtFermer(const std::string& chemin) {
+    auto natif = CheminNatif(chemin);
+    if (!natif.ok()) return natif.erreur();
+    const int fd = ::open(natif->c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) return DepuisErrno(errno);
+    return Descripteur(fd).Fermer();
+}
+
+Erreur SystemePosix::RemplacerContenu(const std::string& chemin, std::string_view octets) {
+    auto natif = CheminNatif(chemin);
+    if (!natif.ok()) return natif.erreur();
+    std::string modele = *natif + ".XXXXXX";
+    const int fd = ::mkstemp(modele.data());
+    if (fd < 0) return DepuisErrno(errno);
+    Descripteur temporaire(fd);
+
+    // The new file keeps the permissions of the one it replaces.
+    struct stat ancien{};
+    mode_t mode = 0666;
+    if (::stat(natif->c_str(), &ancien) == 0) {
+        mode = ancien.st_mode & 07777;
+    } else {
+        const mode_t masque = ::umask(0);
+        ::umask(masque);
+        mode &= ~masque;
+    }
+
+    Erreur erreur = ::fchmod(fd, mode) == 0 ? Succes : DepuisErrno(errno);
+    if (!erreur) erreur = EcrireTout(fd, octets);
+    if (!erreur && ::fsync(fd) != 0) erreur = DepuisErrno(errno);
+    if (Erreur fermeture = temporaire.Fermer(); !erreur) erreur = fermeture;
+    if (!erreur && ::rename(modele.c_str(), natif->c_str()) != 0) erreur = DepuisErrno(errno);
+    if (erreur) {
+        ::unlink(modele.c_str());
+        return erreur;
+    }
+    // The rename itself lasts once the folder is on disk.
+    const int dossier = ::open(DossierParent(*natif).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dossier >= 0) {
+        absorbee(::fsync(dossier) == 0 ? Succes : DepuisErrno(errno));  // the new content is in place
+        ::close(dossier);
+    }
+    return Succes;
+}
+
+Resultat<NatureChemin> SystemePosix::Examiner(const std::string& chemin) {
+    auto natif = CheminNatif(chemin);
+    if (!natif.ok()) return natif.erreur();
+    struct stat etat{};
+    if (::stat(natif->c_str(), &etat) != 0) {
+        if (errno == ENOENT) return NatureChemin::Absent;
+        return DepuisErrno(errno);
+    }
+    return S_ISDIR(etat.st_mode) ? NatureChemin::Dossier : NatureChemin::Fichier;
+}
+
+Erreur SystemePosix::CreerDossier(const std::string& chemin) {
+    auto natif = CheminNatif(chemin);
+    if (!natif.ok()) return natif.erreur();
+    return ::mkdir(natif->c_str(), 0777) == 0 ? Succes : DepuisErrno(errno);
+}
+
+Resultat<std::unique_ptr<ListeurDossiers>> SystemePosix::CreerListeur() {
+    return std::unique_ptr<ListeurDossiers>(std::make_unique<ListeurPosix>(*this));
+}
+
+std::string SystemePosix::Joindre(const std::string& dossier, std::string_view nom) const {
+    return dossier + "/" + std::string(nom);
+}
+
+std::string SystemePosix::DepuisCodePage(std::string_view octets) const { return Decoder1252(octets); }
+
+Resultat<std::string> SystemePosix::VersCodePage(std::string_view texte) const {
+    return Encoder1252(texte);
+}
+
+Commande SystemePosix::CommandeCopie(const std::string& fichier, const std::string& dossier) const {
+    // The trailing "/" makes the copy fail, rather than create a file, when
+    // the folder is missing.
+    return Commande{{"/bin/cp", "-f", "--", fichier, dossier + "/"}};
+}
+
+Resultat<std::string> SystemePosix::NomUtilisateur() {
+    long taille = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> tampon(taille > 0 ? static_cast<std::size_t>(taille) : 16384);
+    passwd entree{};
+    passwd* trouve = nullptr;
+    for (;;) {
+        const int erreur = ::getpwuid_r(::geteuid(), &entree, tampon.data(), tampon.size(), &trouve);
+        if (erreur == ERANGE) {
+            tampon.resize(tampon.size() * 2);
+            continue;
+        }
+        if (erreur != 0) return DepuisErrno(erreur);
+        break;
+    }
+    if (trouve == nullptr) return ERR_INTERNE;  // the effective user has no account
+    // The whole name, however long it is.
+    return Decoder1252(trouve->pw_name);
+}
+
+std::string SystemePosix::DossierProgramme() const { return Decoder1252(dossierProgramme_); }
+
+// Paths are case-sensitive here: the folder is kept as typed.
+std::string SystemePosix::DossierSaisi(std::string saisie) const { return saisie; }
+
+std::string DossierExecutable() {
+    std::vector<char> tampon(4096);
+    for (;;) {
+        const ssize_t n = ::readlink("/proc/self/exe", tampon.data(), tampon.size());
+        if (n < 0) return ".";
+        if (static_cast<std::size_t>(n) < tampon.size())
+            return DossierParent(std::string(tampon.data(), static_cast<std::size_t>(n)));
+        tampon.resize(tampon.size() * 2);
+    }
+}
+
+}  // namespace maj::posix

@@ -29,6 +29,7 @@ void OperateurScripte::TraiterEvenements() {
 void OperateurScripte::Message(GenreMessage genre, const std::string& texte, const std::string& titre) {
     journal_.Noter(std::string(genre == GenreMessage::Critique ? "critique" : "information") + " [" + titre +
                    "] " + texte);
+    if (pendantMessage) pendantMessage(texte);
 }
 
 std::string OperateurScripte::InputBox(const std::string& invite, const std::string& titre) {

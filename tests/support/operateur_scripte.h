@@ -5,6 +5,7 @@
 // wrong run ends instead of hanging.
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -29,6 +30,10 @@ public:
     int evenementsTraites = 0;
     // Journals each processing of pending events (a long command makes many).
     bool noterEvenements = true;
+    // Runs while a message is shown, before the operator closes it: what the
+    // test sees there is what the program has done before waiting for the
+    // operator.
+    std::function<void(const std::string& texte)> pendantMessage;
 
     void PointeurEcran(Pointeur pointeur) override;
     void PointeurFenetre(Pointeur pointeur) override;

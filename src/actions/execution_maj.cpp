@@ -8,9 +8,11 @@ namespace maj {
 
 // Stop mode: the first failing operation ends the request.
 Erreur Frm_MAJ::ExecutionMAJ() {
+    // Set before anything can fail: the completion check reads its key from
+    // it, and must look for record "733" even when no request could be made.
+    variable_.G_NumMAJ = std::string(constantes::NUM_MAJ);
     auto requete = activation_.CreerDynArray(dba::CLSID_DYNARRAY);
     if (!requete.ok()) return requete.erreur();
-    variable_.G_NumMAJ = std::string(constantes::NUM_MAJ);
 
     dba::CDynArray& champs = **requete;
     if (Erreur e = champs.DefinirTexte("")) return e;

@@ -25,6 +25,8 @@ private:
     FichierLecture& fichier_;
     std::string tampon_;
     std::size_t position_ = 0;
+    // The last line ended at a CR: an LF right after it belongs to that end.
+    bool apresCr_ = false;
 };
 
 }  // namespace maj

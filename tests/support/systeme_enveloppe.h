@@ -1,6 +1,7 @@
 #pragma once
-// A system that passes every operation to another one. A test derives from it
-// and overrides only the operations it makes fail or observes.
+// A Systeme that hands every operation to another one, the real platform in
+// tests. A test derives from it and overrides only the operations it watches
+// or makes fail, so that everything else runs for real.
 
 #include "platform/systeme.h"
 
@@ -23,24 +24,19 @@ public:
     std::string Joindre(const std::string& dossier, std::string_view nom) const override {
         return reel_.Joindre(dossier, nom);
     }
-
     std::string DepuisCodePage(std::string_view octets) const override { return reel_.DepuisCodePage(octets); }
-    Resultat<std::string> VersCodePage(std::string_view texte) const override {
-        return reel_.VersCodePage(texte);
-    }
-
+    Resultat<std::string> VersCodePage(std::string_view texte) const override { return reel_.VersCodePage(texte); }
     Resultat<std::unique_ptr<ProcessusLance>> Demarrer(const Commande& commande) override {
         return reel_.Demarrer(commande);
     }
     Commande CommandeCopie(const std::string& fichier, const std::string& dossier) const override {
         return reel_.CommandeCopie(fichier, dossier);
     }
-
     Resultat<std::string> NomUtilisateur() override { return reel_.NomUtilisateur(); }
     std::string DossierProgramme() const override { return reel_.DossierProgramme(); }
     std::string DossierSaisi(std::string saisie) const override { return reel_.DossierSaisi(std::move(saisie)); }
 
-private:
+protected:
     Systeme& reel_;
 };
 

@@ -6,13 +6,13 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <vector>
 
@@ -29,6 +29,7 @@ class ProcessusPosix : public ProcessusLance {
 public:
     explicit ProcessusPosix(pid_t pid) : pid_(pid) {
 #ifdef SYS_pidfd_open
+        // Close-on-exec by nature; -1 on a kernel without process descriptors.
         pidfd_ = static_cast<int>(::syscall(SYS_pidfd_open, pid_, 0));
 #endif
     }
@@ -47,11 +48,14 @@ public:
         if (termine_) return true;
         for (;;) {
             const pid_t r = ::waitpid(pid_, nullptr, WNOHANG);
-            if (r == pid_) {
+            if (r == 0) return false;
+            // No longer our child: it ended and was reaped elsewhere (children
+            // ignored through SIGCHLD are reaped by the system). A running
+            // child always remains ours, so this is an end, not a guess.
+            if (r == pid_ || (r < 0 && errno == ECHILD)) {
                 termine_ = true;
                 return true;
             }
-            if (r == 0) return false;
             if (errno != EINTR) return DepuisErrno(errno);
         }
     }
@@ -60,8 +64,8 @@ public:
         if (termine_) return Succes;
         if (pidfd_ >= 0) {
             pollfd attente{pidfd_, POLLIN, 0};
-            const int r = ::poll(&attente, 1, static_cast<int>(delai.count()));
-            if (r < 0 && errno != EINTR) return DepuisErrno(errno);
+            if (::poll(&attente, 1, static_cast<int>(delai.count())) < 0 && errno != EINTR)
+                return DepuisErrno(errno);
             return Succes;
         }
         // Without process descriptors: short naps up to the delay.
@@ -94,6 +98,18 @@ private:
     posix_spawn_file_actions_t actions_;
 };
 
+class AttributsLancement {
+public:
+    AttributsLancement() { ::posix_spawnattr_init(&attributs_); }
+    ~AttributsLancement() { ::posix_spawnattr_destroy(&attributs_); }
+    AttributsLancement(const AttributsLancement&) = delete;
+    AttributsLancement& operator=(const AttributsLancement&) = delete;
+    posix_spawnattr_t* get() { return &attributs_; }
+
+private:
+    posix_spawnattr_t attributs_;
+};
+
 }  // namespace
 
 Resultat<std::unique_ptr<ProcessusLance>> SystemePosix::Demarrer(const Commande& commande) {
@@ -103,6 +119,8 @@ Resultat<std::unique_ptr<ProcessusLance>> SystemePosix::Demarrer(const Commande&
     for (const std::string& argument : commande.arguments) {
         auto octets = Encoder1252(argument);
         if (!octets.ok()) return octets.erreur();
+        // An argument cannot hold a NUL: it would be cut there, silently.
+        if (octets->find('\0') != std::string::npos) return ERR_ARGUMENT_INVALIDE;
         natifs.push_back(std::move(*octets));
     }
     std::vector<char*> argv;
@@ -112,11 +130,26 @@ Resultat<std::unique_ptr<ProcessusLance>> SystemePosix::Demarrer(const Commande&
     // Away from the operator's terminal: no input, and nothing it prints shows.
     ActionsLancement actions;
     for (int fd : {0, 1, 2})
-        ::posix_spawn_file_actions_addopen(actions.get(), fd, "/dev/null", fd == 0 ? O_RDONLY : O_WRONLY, 0);
+        if (int e = ::posix_spawn_file_actions_addopen(actions.get(), fd, "/dev/null",
+                                                       fd == 0 ? O_RDONLY : O_WRONLY, 0))
+            return DepuisErrno(e);
+
+    // The command starts with every signal unblocked and at its default, whatever
+    // the front end does with signals of its own.
+    AttributsLancement attributs;
+    sigset_t aucun;
+    sigset_t tous;
+    ::sigemptyset(&aucun);
+    ::sigfillset(&tous);
+    ::posix_spawnattr_setsigmask(attributs.get(), &aucun);
+    ::posix_spawnattr_setsigdefault(attributs.get(), &tous);
+    ::posix_spawnattr_setflags(attributs.get(), POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
 
     pid_t pid = 0;
-    // A program that cannot be started is reported here, before any wait.
-    const int erreur = ::posix_spawnp(&pid, argv[0], actions.get(), nullptr, argv.data(), environ);
+    // The C library reports here, before any wait, a program that cannot be
+    // started (missing, not executable): its child tells the parent of a
+    // failed exec before posix_spawnp returns.
+    const int erreur = ::posix_spawnp(&pid, argv[0], actions.get(), attributs.get(), argv.data(), environ);
     if (erreur != 0) return DepuisErrno(erreur);
     return std::unique_ptr<ProcessusLance>(std::make_unique<ProcessusPosix>(pid));
 }

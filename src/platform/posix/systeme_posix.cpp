@@ -96,6 +96,7 @@ Erreur EcrireTout(int fd, std::string_view octets) {
             if (errno == EINTR) continue;
             return DepuisErrno(errno);
         }
+        if (ecrits == 0) return ERR_ES_PERIPHERIQUE;  // no progress: would loop for ever
         octets.remove_prefix(static_cast<std::size_t>(ecrits));
     }
     return Succes;
@@ -117,6 +118,8 @@ Resultat<std::string> SystemePosix::CheminNatif(const std::string& chemin) const
     auto octets = Encoder1252(chemin);
     if (!octets.ok()) return octets.erreur();
     std::string& natif = *octets;
+    // The system would cut the path at a NUL and use another file.
+    if (natif.find('\0') != std::string::npos) return ERR_ARGUMENT_INVALIDE;
     if (natif.compare(0, PrefixePartage.size(), PrefixePartage) == 0 &&
         (natif.size() == PrefixePartage.size() || natif[PrefixePartage.size()] == '\\')) {
         std::string reste = natif.substr(PrefixePartage.size());
@@ -130,19 +133,22 @@ Resultat<std::string> SystemePosix::CheminNatif(const std::string& chemin) const
 Resultat<std::unique_ptr<FichierLecture>> SystemePosix::OuvrirLecture(const std::string& chemin) {
     auto natif = CheminNatif(chemin);
     if (!natif.ok()) return natif.erreur();
-    const int fd = ::open(natif->c_str(), O_RDONLY | O_CLOEXEC);
+    // Without waiting for a writer, should the name be a pipe; only a regular
+    // file is read (a pipe could block, a device never end).
+    const int fd = ::open(natif->c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return DepuisErrno(errno);
     auto fichier = std::make_unique<FichierLecturePosix>(fd);
     struct stat etat{};
     if (::fstat(fd, &etat) != 0) return DepuisErrno(errno);
-    if (S_ISDIR(etat.st_mode)) return ERR_ACCES_CHEMIN;
+    if (!S_ISREG(etat.st_mode)) return ERR_ACCES_CHEMIN;
     return std::unique_ptr<FichierLecture>(std::move(fichier));
 }
 
 Erreur SystemePosix::OuvrirAjoutEtFermer(const std::string& chemin) {
     auto natif = CheminNatif(chemin);
     if (!natif.ok()) return natif.erreur();
-    const int fd = ::open(natif->c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    // A pipe without a reader fails at once rather than blocking.
+    const int fd = ::open(natif->c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0) return DepuisErrno(errno);
     return Descripteur(fd).Fermer();
 }
@@ -151,15 +157,19 @@ Erreur SystemePosix::RemplacerContenu(const std::string& chemin, std::string_vie
     auto natif = CheminNatif(chemin);
     if (!natif.ok()) return natif.erreur();
     std::string modele = *natif + ".XXXXXX";
-    const int fd = ::mkstemp(modele.data());
+    const int fd = ::mkostemp(modele.data(), O_CLOEXEC);
     if (fd < 0) return DepuisErrno(errno);
     Descripteur temporaire(fd);
 
-    // The new file keeps the permissions of the one it replaces.
+    // The new file keeps the permissions and, where we may give it, the owner
+    // of the one it replaces.
     struct stat ancien{};
     mode_t mode = 0666;
     if (::stat(natif->c_str(), &ancien) == 0) {
         mode = ancien.st_mode & 07777;
+        // Absorbed when refused: the file then belongs to the user running the program.
+        if (ancien.st_uid != ::geteuid() || ancien.st_gid != ::getegid())
+            absorbee(::fchown(fd, ancien.st_uid, ancien.st_gid) == 0 ? Succes : DepuisErrno(errno));
     } else {
         const mode_t masque = ::umask(0);
         ::umask(masque);

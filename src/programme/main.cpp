@@ -3,6 +3,7 @@
 
 #include <iostream>
 
+#include "composant_dba/composant.h"
 #include "frontends/sans_operateur/sans_operateur.h"
 #include "platform/posix/registre_composants.h"
 #include "platform/posix/systeme_posix.h"
@@ -16,6 +17,7 @@
 int main() {
     maj::posix::SystemePosix systeme(MAJ_RACINE_PARTAGE, maj::posix::DossierExecutable());
     maj::posix::RegistreComposants composants;
+    composant_dba::Inscrire(composants, MAJ_MAGASIN_DBA);
     maj::SansOperateur fenetres(std::cerr);
     maj::Variable variable;
 

@@ -2,7 +2,8 @@
 // The front end of unattended runs (a scheduler, CI): nobody is there to
 // answer. Messages go to the error stream with their title and kind; the login
 // dialog and the folder prompt answer as the operator's Cancel would, so that
-// the run ends with its own message instead of waiting forever.
+// the run ends with its own message instead of waiting forever. Nothing is
+// ever read.
 
 #include <ostream>
 
@@ -14,6 +15,7 @@ class SansOperateur : public Fenetres {
 public:
     explicit SansOperateur(std::ostream& sortie) : sortie_(sortie) {}
 
+    // No window: pointers and the window's state have nothing to show.
     void PointeurEcran(Pointeur) override {}
     void PointeurFenetre(Pointeur) override {}
     void ActiverFenetre(bool) override {}
@@ -26,9 +28,5 @@ public:
 private:
     std::ostream& sortie_;
 };
-
-// A message as the error stream shows it: its title and kind on one line,
-// then its text, with the line breaks of this system.
-std::string MessagePourFlux(GenreMessage genre, const std::string& texte, const std::string& titre);
 
 }  // namespace maj

@@ -127,7 +127,8 @@ public:
 
     Resultat<std::shared_ptr<dba::CDatabase>> OpenDatabase(const std::string& application,
                                                            const std::string& base) override {
-        Erreur e = connecte_ ? composant_.ouverture(session_, base) : dba::DBA_E_LOGIN_DENIED;
+        Erreur e = connecte_ ? composant_.ouverture(session_, base)
+                             : composant_.ouvertureSansConnexion(session_, base);
         return Noter<std::shared_ptr<dba::CDatabase>>(composant_.journal(),
                                                       "OpenDatabase " + application + " " + base, e,
                                                       std::make_shared<FausseBase>(composant_, base));

@@ -36,6 +36,9 @@ public:
     std::function<Erreur(const Session&)> connexion = [](const Session&) { return Succes; };
     std::function<Erreur(const Session&, const std::string& base)> ouverture =
         [](const Session&, const std::string&) { return Succes; };
+    // Opening a base on a client whose last Connect failed (or never came).
+    std::function<Erreur(const Session&, const std::string& base)> ouvertureSansConnexion =
+        [](const Session&, const std::string&) { return dba::DBA_E_LOGIN_DENIED; };
     // Answer to the n-th "QUI" request (from 1) for a base.
     std::function<std::string(const std::string& base, int n)> qui =
         [](const std::string& base, int) { return "/bases/" + base; };

@@ -119,5 +119,22 @@ TEST_F(Chemin, EachBaseAsksForItsOwnFolder) {
               }));
 }
 
+// A failed request gives no folder: the result kept from the previous
+// base's requests is never taken for this base's.
+TEST_F(Chemin, FailedRequestGivesNoFolder) {
+    Bases("A\r\nB\r\n");
+    // A's update request fails, so nothing replaces A's "QUI" result.
+    composant.execution = [](const std::string&, const std::vector<std::string>&) { return Erreur{0x80040009}; };
+    composant.ouverture = [](const Session&, const std::string& base) {
+        return base == "B" ? dba::DBA_E_LOGIN_DENIED : Succes;
+    };
+    operateur.reponsesSaisie = {"/saisi/B"};
+
+    EXPECT_EQ(Lancer(), FinDuTraitement::AvecErreurs);
+    EXPECT_EQ(Lignes({"saisie"}),
+              std::vector<std::string>{
+                  "saisie [MajServeur] Saisir le chemin de la base B.\r\n(ex:D:\\BASESCLIENTS\\BASEAFA)"});
+}
+
 }  // namespace
 }  // namespace maj::test

@@ -169,6 +169,33 @@ TEST_F(Connexion, RefusedConnectBringsTheDialogBack) {
               }));
 }
 
+// The loop ends only once the connect and the open have both succeeded: a
+// connect that reports a failure asks again, even if the base opens.
+TEST_F(Connexion, FailedConnectAsksAgainEvenWhenTheBaseOpens) {
+    Bases("A\r\n");
+    composant.connexion = [](const Session& session) {
+        return session.motPasse == "bon" ? Succes : Erreur{0x80040007};
+    };
+    composant.ouvertureSansConnexion = [](const Session& session, const std::string&) {
+        return session.utilisateur == "ADM" ? dba::DBA_E_LOGIN_DENIED : Succes;
+    };
+    operateur.reponsesConnexion = {{Bouton::Ok, "DUPONT", "faux"}, {Bouton::Ok, std::nullopt, "bon"}};
+
+    EXPECT_EQ(Lancer(), FinDuTraitement::ToutesAJour);
+    EXPECT_EQ(Lignes({"connexion", "Connect", "OpenDatabase"}),
+              (std::vector<std::string>{
+                  "Connect ADM/ -> 0x80040007",
+                  "OpenDatabase TARMELDON A -> 0x80040019",
+                  Dialogue(NomDuCompte()),
+                  "Connect DUPONT/faux -> 0x80040007",
+                  "OpenDatabase TARMELDON A",
+                  Dialogue("DUPONT"),
+                  "Connect DUPONT/bon",
+                  "OpenDatabase TARMELDON A",
+                  "Connect DUPONT/bon",
+              }));
+}
+
 // The close box changes nothing: the same login is tried again.
 TEST_F(Connexion, CloseBoxRetriesWithUnchangedCredentials) {
     Bases("A\r\n");

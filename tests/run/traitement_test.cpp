@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "run/banc_traitement.h"
+#include "support/systeme_enveloppe.h"
 
 namespace maj::test {
 namespace {
@@ -32,7 +33,17 @@ TEST_F(Traitement, CompleteRunInItsExactOrder) {
         lignesPendantSynthese = journal.Lignes().size();
     };
 
-    EXPECT_EQ(Lancer(), FinDuTraitement::ToutesAJour);
+    // The rewrite of the version file takes its place in the journal.
+    struct VersionNotee : SystemeEnveloppe {
+        VersionNotee(Systeme& reel, Journal& journalDuTest) : SystemeEnveloppe(reel), journal_(journalDuTest) {}
+        Erreur RemplacerContenu(const std::string& chemin, std::string_view octets) override {
+            journal_.Noter("RemplacerContenu " + chemin);
+            return SystemeEnveloppe::RemplacerContenu(chemin, octets);
+        }
+        Journal& journal_;
+    } versionNotee(systeme, journal);
+
+    EXPECT_EQ(Lancer(versionNotee), FinDuTraitement::ToutesAJour);
 
     std::vector<std::string> attendu = {"ecran sablier", "fenetre desactivee", "CreerClient", "Connect ADM/"};
     for (const char* base : {"A", "B", "C"}) attendu = Suite(attendu, CycleNormal(base, Programme()));
@@ -42,6 +53,7 @@ TEST_F(Traitement, CompleteRunInItsExactOrder) {
         "fenetre activee",
         "information [Message TARMELDON] Mise à jour du serveur terminée avec succès.\r\n\r\n"
         "Base A : mise à jour.\r\nBase B : mise à jour.\r\nBase C : mise à jour.\r\n",
+        "RemplacerContenu \\\\127.0.0.1\\MERVANT\\TARMELDON\\VERSION.txt",
         "Close",
         "fermer",
     });
@@ -50,7 +62,7 @@ TEST_F(Traitement, CompleteRunInItsExactOrder) {
     // The summary waits for the operator: the version file is refreshed and
     // the connection torn down only once the message is closed.
     EXPECT_EQ(versionPendantSynthese, std::nullopt);
-    EXPECT_EQ(lignesPendantSynthese, attendu.size() - 2);
+    EXPECT_EQ(lignesPendantSynthese, attendu.size() - 3);
     EXPECT_EQ(Version(), "\r\n");
 }
 

@@ -3,6 +3,7 @@
 
 #include <iostream>
 
+#include "composant_dba/composant.h"
 #include "frontends/qt/affichage.h"
 #include "frontends/qt/fenetres_qt.h"
 #include "frontends/sans_operateur/sans_operateur.h"
@@ -30,6 +31,7 @@ int Lancer(maj::Systeme& systeme, maj::dba::Activation& composants, maj::Fenetre
 int main(int argc, char** argv) {
     maj::posix::SystemePosix systeme(MAJ_RACINE_PARTAGE, maj::posix::DossierExecutable());
     maj::posix::RegistreComposants composants;
+    composant_dba::Inscrire(composants, MAJ_MAGASIN_DBA);
     maj::Variable variable;
 
     // The front end follows from what the program finds: a desktop, else the

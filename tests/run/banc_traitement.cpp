@@ -23,6 +23,10 @@ std::string NomDuCompte() {
     return compte != nullptr ? compte->pw_name : "";
 }
 
+std::vector<std::string> Debut() {
+    return {"ecran sablier", "fenetre desactivee", "CreerClient", "Connect ADM/"};
+}
+
 std::vector<std::string> CycleNormal(const std::string& base, const std::string& programme,
                                      const std::string& connexion) {
     return {

@@ -49,6 +49,9 @@ protected:
 // The name of the effective user's account, as the operating system has it.
 std::string NomDuCompte();
 
+// The start of every run: hourglass, window disabled, default login.
+std::vector<std::string> Debut();
+
 // The lines of one base cycle with every step succeeding: opened on the
 // current connection, folder from the first "QUI", update sent, marker read,
 // then the connection closed and made again with `connexion` ("user/password").

@@ -80,7 +80,7 @@ TEST_F(Chemin, EmptyAnswerEndsTheRun) {
     operateur.reponsesSaisie = {""};
 
     EXPECT_EQ(Lancer(), FinDuTraitement::Interrompu);
-    std::vector<std::string> attendu = {"ecran sablier", "fenetre desactivee", "CreerClient", "Connect ADM/"};
+    auto attendu = Debut();
     attendu = Suite(attendu, CycleNormal("A", Programme()));
     attendu = Suite(attendu, CycleNormal("B", Programme()));
     attendu = Suite(attendu, {

@@ -12,10 +12,6 @@ namespace {
 
 using Bouton = ReponseConnexion::Bouton;
 
-const std::string DEBUT[] = {"ecran sablier", "fenetre desactivee", "CreerClient", "Connect ADM/"};
-
-std::vector<std::string> Debut() { return {std::begin(DEBUT), std::end(DEBUT)}; }
-
 // The dialog as the operator sees it when it opens.
 std::string Dialogue(const std::string& utilisateur) {
     return "connexion utilisateur='" + utilisateur + "' selection=0+" +
@@ -24,7 +20,9 @@ std::string Dialogue(const std::string& utilisateur) {
 
 // The default login refused by the server; any other login accepted.
 std::function<Erreur(const Session&, const std::string&)> RefuseAdm(Erreur refus) {
-    return [refus](const Session& session, const std::string&) { return session.utilisateur == "ADM" ? refus : Succes; };
+    return [refus](const Session& session, const std::string&) {
+        return session.utilisateur == "ADM" ? refus : Succes;
+    };
 }
 
 class LoginRefused : public BancTraitement, public ::testing::WithParamInterface<Erreur> {};

@@ -45,7 +45,7 @@ TEST_F(Traitement, CompleteRunInItsExactOrder) {
 
     EXPECT_EQ(Lancer(versionNotee), FinDuTraitement::ToutesAJour);
 
-    std::vector<std::string> attendu = {"ecran sablier", "fenetre desactivee", "CreerClient", "Connect ADM/"};
+    auto attendu = Debut();
     for (const char* base : {"A", "B", "C"}) attendu = Suite(attendu, CycleNormal(base, Programme()));
     attendu = Suite(attendu, {
         "evenements",

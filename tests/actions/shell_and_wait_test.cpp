@@ -63,6 +63,11 @@ TEST_F(Runner, AQuickCommandReturnsAsSoonAsItEnds) {
     EXPECT_EQ(espion.commandes.size(), 20u);
 }
 
+std::string NomFin(const ::testing::TestParamInfo<const char*>& cas) {
+    const char* const noms[] = {"Exit0", "Exit1", "Exit259", "Exit255", "KilledBy9", "Exit259Later"};
+    return noms[cas.index];
+}
+
 class FinQuelconque : public Runner, public ::testing::WithParamInterface<const char*> {};
 
 // The exit code is never looked at: a process that ends, whatever its code
@@ -77,7 +82,8 @@ TEST_P(FinQuelconque, EndsTheWait) {
 
 INSTANTIATE_TEST_SUITE_P(Runner, FinQuelconque,
                          ::testing::Values("exit 0", "exit 1", "exit 259", "exit 255", "kill -KILL $$",
-                                           "sleep 0.2; exit 259"));
+                                           "sleep 0.2; exit 259"),
+                         NomFin);
 
 TEST_F(Runner, AFailedObservationIsTriedAgainNotTakenForAnEnd) {
     espion.observationsEnEchec = 3;
@@ -89,6 +95,11 @@ TEST_F(Runner, AFailedObservationIsTriedAgainNotTakenForAnEnd) {
     EXPECT_GE(duree, 0.55s);
     EXPECT_GT(espion.observations, 3);
     EXPECT_EQ(operateur.evenementsTraites, espion.observations);
+}
+
+std::string NomProgramme(const ::testing::TestParamInfo<std::string>& cas) {
+    const char* const noms[] = {"MissingPath", "NotInPath", "NotExecutable", "Folder", "MissingInProgramFolder"};
+    return noms[cas.index];
 }
 
 class ProgrammeImpossible : public Runner, public ::testing::WithParamInterface<std::string> {};
@@ -111,7 +122,8 @@ TEST_P(ProgrammeImpossible, FailsAtOnce) {
 
 INSTANTIATE_TEST_SUITE_P(Runner, ProgrammeImpossible,
                          ::testing::Values("/chemin/inexistant/programme", "programme-introuvable-majserveur",
-                                           "@pas-executable", "@dossier", "@absent"));
+                                           "@pas-executable", "@dossier", "@absent"),
+                         NomProgramme);
 
 TEST_F(Runner, AnEmptyCommandFailsAtOnce) {
     EXPECT_EQ(frm.ShellAndWait(Commande{}), ERR_ARGUMENT_INVALIDE);

@@ -67,7 +67,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Correspondance{"\\\\127.0.0.1\\mervant\\BASES.TXT", "\\\\127.0.0.1\\mervant\\BASES.TXT"},
                       Correspondance{"/srv/bases/Base 1", "/srv/bases/Base 1"},
                       Correspondance{"D:\\CLIENTS\\BASE1", "D:\\CLIENTS\\BASE1"},
-                      Correspondance{"/srv/Café", "/srv/Caf\xE9"}));
+                      Correspondance{"/srv/Café", "/srv/Caf\xE9"}),
+    [](const auto& cas) { return "Path" + std::to_string(cas.index); });
 
 TEST_F(Plateforme, APathTheSystemCannotTakeIsRefused) {
     for (const std::string& chemin :

@@ -37,6 +37,8 @@ Issue Lancer(const std::vector<std::string>& arguments, const std::string& entre
     const pid_t pid = ::fork();
     if (pid < 0) throw std::runtime_error("fork");
     if (pid == 0) {
+        // A session of its own: the program has no controlling terminal to find.
+        ::setsid();
         ::dup2(versEntree[0], STDIN_FILENO);
         ::dup2(depuisSortie[1], STDOUT_FILENO);
         ::dup2(depuisErreurs[1], STDERR_FILENO);

@@ -15,6 +15,7 @@ struct Issue {
     bool delaiDepasse = false;
 };
 
+// The program runs in a session of its own, without a controlling terminal.
 // `environnement`: the variables of the program's environment, "NOM=valeur".
 // A program still running after `delai` is killed (a hang, never a slow run).
 Issue Lancer(const std::vector<std::string>& arguments, const std::string& entree,

@@ -5,8 +5,8 @@
 //
 //   bench_copie [--fichiers=N] [benchmark options]
 //
-// After the runs it prints, for small and for 10 MiB files, each way's cost
-// per file as a ratio to the cp loop's.
+// After the runs it prints, for small and for 10 MiB files, each way's median
+// cost per file as a ratio to the cp loop's.
 
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
@@ -21,6 +21,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -161,24 +162,38 @@ void CopieDansLeProcessus(benchmark::State& etat, const Jeu* jeu) {
 }
 
 // Keeps each run's time per file for the ratios printed at the end.
+// With repetitions, the median of the repetitions.
 class Releve : public benchmark::ConsoleReporter {
 public:
+    Releve() : ConsoleReporter(OO_Tabular) {}
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
-            if (run.error_occurred || run.run_type != Run::RT_Iteration) continue;
+            if (run.error_occurred) continue;
+            const bool mediane = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (run.run_type != Run::RT_Iteration && !mediane) continue;
             auto compteur = run.counters.find("par_fichier");
-            if (compteur != run.counters.end()) parFichier[run.benchmark_name()] = compteur->second.value;
+            if (compteur == run.counters.end()) continue;
+            const std::string nom = run.run_name.str();
+            if (mediane || !medianes_.count(nom)) parFichier[nom] = compteur->second.value;
+            if (mediane) medianes_.insert(nom);
         }
         ConsoleReporter::ReportRuns(runs);
     }
     std::map<std::string, double> parFichier;
+
+private:
+    std::set<std::string> medianes_;
 };
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<char*> arguments;
-    for (int k = 0; k < argc; ++k) {
+    // Repetitions run in a random order, so that a machine busy with other
+    // work weighs on every way alike; options given on the command line win.
+    std::vector<char*> arguments{argv[0], const_cast<char*>("--benchmark_repetitions=5"),
+                                 const_cast<char*>("--benchmark_enable_random_interleaving=true"),
+                                 const_cast<char*>("--benchmark_report_aggregates_only=true")};
+    for (int k = 1; k < argc; ++k) {
         if (std::strncmp(argv[k], "--fichiers=", 11) == 0)
             NombreFichiers = std::max(1, std::atoi(argv[k] + 11));
         else

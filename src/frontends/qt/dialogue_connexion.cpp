@@ -37,10 +37,17 @@ int PositionUtf16(const QString& texte, std::size_t caracteres) {
     return position;
 }
 
-QLabel* Etiquette(QWidget* fenetre, const char* nom, std::string_view texte, const Frm_Connexion::Place& place) {
+// A label at its place. The widths of the table suit the original platform's
+// font; where this platform's font is wider, the label grows towards its
+// text box instead of cutting its text.
+QLabel* Etiquette(QWidget* fenetre, const char* nom, std::string_view texte, const Frm_Connexion::Place& place,
+                  const Frm_Connexion::Place& placeZone) {
     auto* etiquette = new QLabel(Texte(texte), fenetre);
     etiquette->setObjectName(nom);
-    etiquette->setGeometry(EnPixels(place, *fenetre));
+    QRect zone = EnPixels(place, *fenetre);
+    const int largeurDisponible = EnPixels(placeZone, *fenetre).left() - zone.left();
+    zone.setWidth(std::max(zone.width(), std::min(etiquette->sizeHint().width(), largeurDisponible)));
+    etiquette->setGeometry(zone);
     return etiquette;
 }
 
@@ -61,8 +68,10 @@ DialogueConnexion::DialogueConnexion(Frm_Connexion& dialogue, QWidget* parent)
     setFixedSize(EnPixels(Frm_Connexion::LargeurClient, logicalDpiX()),
                  EnPixels(Frm_Connexion::HauteurClient, logicalDpiY()));
 
-    Etiquette(this, "Etq_Utilisateur", Frm_Connexion::Etq_Utilisateur, Frm_Connexion::PlaceEtq_Utilisateur);
-    Etiquette(this, "Etq_MotPasse", Frm_Connexion::Etq_MotPasse, Frm_Connexion::PlaceEtq_MotPasse);
+    Etiquette(this, "Etq_Utilisateur", Frm_Connexion::Etq_Utilisateur, Frm_Connexion::PlaceEtq_Utilisateur,
+              Frm_Connexion::PlaceTxt_Utilisateur);
+    Etiquette(this, "Etq_MotPasse", Frm_Connexion::Etq_MotPasse, Frm_Connexion::PlaceEtq_MotPasse,
+              Frm_Connexion::PlaceTxt_MotPasse);
 
     utilisateur_->setObjectName("Txt_Utilisateur");
     utilisateur_->setGeometry(EnPixels(Frm_Connexion::PlaceTxt_Utilisateur, *this));

@@ -86,6 +86,26 @@ TEST_F(Terminal, RefusedDefaultLoginThenTypedCredentialsAndTheSummary) {
     EXPECT_EQ(pty.Reglages().c_lflag, pty.Initiaux().c_lflag);
 }
 
+// Keys typed before an exchange shows answer nothing: here a line typed
+// ahead of the folder prompt is dropped, and the prompt waits for its answer.
+TEST_F(Terminal, KeysTypedAheadAnswerNothing) {
+    dossier.Ecrire("partage/BASES.TXT", "SANSCHEMIN\r\n");
+    dossier.CreerDossier("bases/SANSCHEMIN/INSTALLMAJ");
+    Pty pty = Lancer();
+    ASSERT_TRUE(pty.Attendre("Utilisateur : "));
+    pty.Taper("dupont\ns3cret\nzzz\n");
+    ASSERT_TRUE(pty.Attendre("\r\n> "));
+    pty.Taper(dossier.Natif("bases/SANSCHEMIN") + "\n");
+    ASSERT_TRUE(pty.Attendre("Mise à jour du serveur terminée avec succès."));
+    ASSERT_TRUE(pty.Attendre("Appuyez sur Entrée pour continuer."));
+    pty.Taper("\n");
+    const int statut = pty.Fin();
+    ASSERT_TRUE(WIFEXITED(statut)) << pty.Sortie();
+    EXPECT_EQ(WEXITSTATUS(statut), 0);
+    // The update's file went to the folder typed at the prompt.
+    EXPECT_TRUE(dossier.Lire("bases/SANSCHEMIN/INSTALLMAJ/patch.sql").has_value());
+}
+
 struct CasAnnulation {
     const char* nom;
     bool auMotPasse;  // typed at the password, else at the name

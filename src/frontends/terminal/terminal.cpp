@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -111,15 +112,22 @@ void Terminal::TraiterEvenements() {
     AfficherEtat();
 }
 
-void Terminal::Message(GenreMessage genre, const std::string& texte, const std::string& titre) {
+void Terminal::DebutEchange() {
     EffacerEtat();
+    // Keys typed while the run worked answer nothing: the operator answers
+    // what the exchange asks, once it shows.
+    ::tcflush(acces_.Entree(), TCIFLUSH);
+}
+
+void Terminal::Message(GenreMessage genre, const std::string& texte, const std::string& titre) {
+    DebutEchange();
     Ecrire("\n" + frontends::MessagePourFlux(genre, texte, titre) + "Appuyez sur Entrée pour continuer.");
     if (!LireLigne()) Ecrire("\n");
     AfficherEtat();
 }
 
 std::string Terminal::InputBox(const std::string& invite, const std::string& titre) {
-    EffacerEtat();
+    DebutEchange();
     Ecrire("\n" + frontends::TexteVisible(titre) + " [saisie]\n" + frontends::TexteVisible(invite) +
            "\n(une ligne vide annule)\n> ");
     auto reponse = LireLigne();
@@ -129,7 +137,7 @@ std::string Terminal::InputBox(const std::string& invite, const std::string& tit
 }
 
 void Terminal::AfficherModal(Frm_Connexion& dialogue) {
-    EffacerEtat();
+    DebutEchange();
     Ecrire("\n" + std::string(Frm_Connexion::Caption) + " (Entrée : " +
            frontends::SansMarqueAcces(Frm_Connexion::Cmd_Ok) +
            ", Échap : " + frontends::SansMarqueAcces(Frm_Connexion::Cmd_Annuler) + ")\n");

@@ -65,6 +65,7 @@ private:
     // false for the Escape key alone.
     bool SuiteSequence();
 
+    void DebutEchange();
     void AfficherEtat();
     void EffacerEtat();
 

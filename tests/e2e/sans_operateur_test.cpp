@@ -30,9 +30,9 @@ constexpr const char* Base2NonMiseAJour =
     "\n"
     "Veuillez contacter TARMELDON.\n";
 
-using SansOperateur = Terrain;
+using ProgrammeSansOperateur = Terrain;
 
-TEST_F(SansOperateur, EveryBaseIsUpdatedAndTheVersionFileCreated) {
+TEST_F(ProgrammeSansOperateur, EveryBaseIsUpdatedAndTheVersionFileCreated) {
     fs::remove_all(partage_ / "TARMELDON");
     const Issue issue = LancerSansOperateur();
     EXPECT_EQ(issue.erreurs, ToutesAJour);
@@ -45,7 +45,7 @@ TEST_F(SansOperateur, EveryBaseIsUpdatedAndTheVersionFileCreated) {
     EXPECT_EQ(Version(), "\r\n");
 }
 
-TEST_F(SansOperateur, ABaseWithoutItsInstallFolderIsNotUpdatedAndTheOthersAre) {
+TEST_F(ProgrammeSansOperateur, ABaseWithoutItsInstallFolderIsNotUpdatedAndTheOthersAre) {
     fs::remove_all(DossierBase("BASE2") / "INSTALLMAJ");
     const Issue issue = LancerSansOperateur();
     EXPECT_EQ(issue.erreurs, Base2NonMiseAJour);
@@ -59,7 +59,7 @@ TEST_F(SansOperateur, ABaseWithoutItsInstallFolderIsNotUpdatedAndTheOthersAre) {
     EXPECT_EQ(Version(), std::string("\r\n") + VersionAvant);
 }
 
-TEST_F(SansOperateur, ABaseLaterInTheListThatMayNotBeOpenedEndsTheRun) {
+TEST_F(ProgrammeSansOperateur, ABaseLaterInTheListThatMayNotBeOpenedEndsTheRun) {
     Changer([](composant_dba::Contenu& c) {
         std::erase_if(c.droits, [](const composant_dba::Droit& d) { return d.base == "BASE2"; });
     });
@@ -78,7 +78,7 @@ TEST_F(SansOperateur, ABaseLaterInTheListThatMayNotBeOpenedEndsTheRun) {
     EXPECT_EQ(Version(), VersionAvant);
 }
 
-TEST_F(SansOperateur, AMarkerReadFailingWithAConnectionErrorMeansNotUpdated) {
+TEST_F(ProgrammeSansOperateur, AMarkerReadFailingWithAConnectionErrorMeansNotUpdated) {
     // The update itself runs and leaves its record: only the check fails.
     Changer([](composant_dba::Contenu& c) {
         c.pannes.push_back({Operation::Read, "BASE2", Erreur{0x80004005}, std::nullopt});
@@ -91,7 +91,7 @@ TEST_F(SansOperateur, AMarkerReadFailingWithAConnectionErrorMeansNotUpdated) {
     EXPECT_EQ(Version(), std::string("\r\n") + VersionAvant);
 }
 
-TEST_F(SansOperateur, ACopyThatCannotReplaceAFileOfTheBaseWritesNoRecord) {
+TEST_F(ProgrammeSansOperateur, ACopyThatCannotReplaceAFileOfTheBaseWritesNoRecord) {
     // A folder stands where a file of the package should go: the copy of
     // that file fails, the others land, and the server finds the package
     // incomplete.
@@ -112,7 +112,7 @@ TEST_F(SansOperateur, ACopyThatCannotReplaceAFileOfTheBaseWritesNoRecord) {
     EXPECT_FALSE(AEnregistrement("BASE3"));
 }
 
-TEST_F(SansOperateur, QuiSilentAtTheSecondBaseAsksForTheFolderAndCancelEndsTheRun) {
+TEST_F(ProgrammeSansOperateur, QuiSilentAtTheSecondBaseAsksForTheFolderAndCancelEndsTheRun) {
     Changer([](composant_dba::Contenu& c) { c.pannes.push_back({Operation::QUI, "BASE2", std::nullopt, 2}); });
     const Issue issue = LancerSansOperateur();
     EXPECT_EQ(issue.erreurs,
@@ -130,7 +130,7 @@ TEST_F(SansOperateur, QuiSilentAtTheSecondBaseAsksForTheFolderAndCancelEndsTheRu
     EXPECT_EQ(Version(), VersionAvant);
 }
 
-TEST_F(SansOperateur, QuiSilentOnceIsAskedAgainWithoutTheOperator) {
+TEST_F(ProgrammeSansOperateur, QuiSilentOnceIsAskedAgainWithoutTheOperator) {
     Changer([](composant_dba::Contenu& c) { c.pannes.push_back({Operation::QUI, "BASE3", std::nullopt, 1}); });
     const Issue issue = LancerSansOperateur();
     EXPECT_EQ(issue.erreurs, ToutesAJour);
@@ -138,7 +138,7 @@ TEST_F(SansOperateur, QuiSilentOnceIsAskedAgainWithoutTheOperator) {
     EXPECT_TRUE(AEnregistrement("BASE3"));
 }
 
-TEST_F(SansOperateur, ARefusedDefaultLoginBringsTheLoginDialogAndCancelUpdatesNothing) {
+TEST_F(ProgrammeSansOperateur, ARefusedDefaultLoginBringsTheLoginDialogAndCancelUpdatesNothing) {
     Changer([](composant_dba::Contenu& c) {
         auto autre = composant_dba::CalculerEmpreinte("pas vide");
         ASSERT_TRUE(autre.ok());
@@ -157,7 +157,7 @@ TEST_F(SansOperateur, ARefusedDefaultLoginBringsTheLoginDialogAndCancelUpdatesNo
     EXPECT_EQ(Version(), VersionAvant);
 }
 
-TEST_F(SansOperateur, ACorruptedStoreFailsEveryBaseOperationWithoutACrash) {
+TEST_F(ProgrammeSansOperateur, ACorruptedStoreFailsEveryBaseOperationWithoutACrash) {
     const std::string corrompu = std::string("MAGASIN-DBA 1\nutilisateur\tADM\tpbkdf2-sha256$600000$00", 45);
     Ecrire(magasin_ / "MAGASIN.TXT", corrompu);
     const Issue issue = LancerSansOperateur();

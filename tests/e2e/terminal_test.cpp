@@ -47,9 +47,9 @@ constexpr const char* ResumeToutesAJour =
     "Base BASE3 : mise à jour.\r\n"
     "Appuyez sur Entrée pour continuer.\r\n";
 
-using Terminal = Terrain;
+using ProgrammeAuTerminal = Terrain;
 
-TEST_F(Terminal, ARefusedDefaultLoginThenWrongThenGoodCredentialsUpdateEveryBase) {
+TEST_F(ProgrammeAuTerminal, ARefusedDefaultLoginThenWrongThenGoodCredentialsUpdateEveryBase) {
     Changer([](composant_dba::Contenu& c) {
         auto autre = composant_dba::CalculerEmpreinte("pas vide", composant_dba::ITERATIONS_MIN);
         auto dupont = composant_dba::CalculerEmpreinte("Sésame", composant_dba::ITERATIONS_MIN);
@@ -87,7 +87,7 @@ TEST_F(Terminal, ARefusedDefaultLoginThenWrongThenGoodCredentialsUpdateEveryBase
     EXPECT_EQ(Version(), std::string("\r\n") + VersionAvant);
 }
 
-TEST_F(Terminal, QuiSilentAndTheFolderTypedUpdatesThatBase) {
+TEST_F(ProgrammeAuTerminal, QuiSilentAndTheFolderTypedUpdatesThatBase) {
     Changer([](composant_dba::Contenu& c) { c.pannes.push_back({Operation::QUI, "BASE2", std::nullopt, 2}); });
     const std::string tape = Natif(DossierBase("BASE2"));
 

@@ -10,8 +10,9 @@
 namespace maj {
 
 Erreur Frm_MAJ::CopieInstallMAJ(const std::string& W_CheminBase) {
-    const std::string source =
-        systeme_.Joindre(systeme_.DossierProgramme(), constantes::DOSSIER_INSTALLMAJ);
+    auto programme = systeme_.DossierProgramme();
+    if (!programme.ok()) return programme.erreur();
+    const std::string source = systeme_.Joindre(*programme, constantes::DOSSIER_INSTALLMAJ);
     auto fichiers = Appeler(variable_.G_Fso, [&](ListeurDossiers& fso) {
         return fso.FichiersDuDossier(source);
     });

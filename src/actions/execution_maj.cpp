@@ -17,7 +17,9 @@ Erreur Frm_MAJ::ExecutionMAJ() {
     dba::CDynArray& champs = **requete;
     if (Erreur e = champs.DefinirTexte("")) return e;
     if (Erreur e = champs.DefinirChamp(1, "P")) return e;
-    const std::string commande = "LANCEMAJCD " + systeme_.DossierProgramme() + " " + W_Lecteur +
+    auto programme = systeme_.DossierProgramme();
+    if (!programme.ok()) return programme.erreur();
+    const std::string commande = "LANCEMAJCD " + *programme + " " + W_Lecteur +
                                  " VIDE " + W_Chemin;
     if (Erreur e = champs.DefinirChamp(2, commande)) return e;
     auto texte = champs.Texte();

@@ -82,7 +82,8 @@ public:
 
     // The user running the program.
     virtual Resultat<std::string> NomUtilisateur() = 0;
-    virtual std::string DossierProgramme() const = 0;
+    // The folder holding the program's executable; fails when the system cannot tell it.
+    virtual Resultat<std::string> DossierProgramme() const = 0;
     // The folder the operator typed, as the platform's paths want it:
     // upper-cased where paths ignore case, kept as typed where they do not.
     virtual std::string DossierSaisi(std::string saisie) const = 0;

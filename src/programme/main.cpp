@@ -29,7 +29,9 @@ int Lancer(maj::Systeme& systeme, maj::dba::Activation& composants, maj::Fenetre
 }  // namespace
 
 int main(int argc, char** argv) {
-    maj::posix::SystemePosix systeme(MAJ_RACINE_PARTAGE, maj::posix::DossierExecutable());
+    // Without its own folder the program has no update package: each base's
+    // copy and update request then fail, and the summary reports it.
+    maj::posix::SystemePosix systeme(MAJ_RACINE_PARTAGE, maj::posix::DossierExecutable().valeur_ou(""));
     maj::posix::RegistreComposants composants;
     composant_dba::Inscrire(composants, MAJ_MAGASIN_DBA);
     maj::Variable variable;

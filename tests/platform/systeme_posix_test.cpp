@@ -181,7 +181,7 @@ TEST_F(Plateforme, TheListingGivesTheFilesOfTheFolderOnly) {
     ASSERT_EQ(::symlink("../absent", dossier.Natif("programme/INSTALLMAJ/CASSE").c_str()), 0);
     auto listeur = systeme.CreerListeur();
     ASSERT_TRUE(listeur.ok());
-    const std::string source = systeme.DossierProgramme() + "/INSTALLMAJ";
+    const std::string source = *systeme.DossierProgramme() + "/INSTALLMAJ";
 
     auto fichiers = (*listeur)->FichiersDuDossier(source);
     ASSERT_TRUE(fichiers.ok());
@@ -190,7 +190,7 @@ TEST_F(Plateforme, TheListingGivesTheFilesOfTheFolderOnly) {
     EXPECT_EQ(tries, (std::vector<std::string>{source + "/A.DAT", source + "/LIEN", source + "/café 1.DAT"}));
     for (const std::string& fichier : *fichiers) EXPECT_NE(LireTout(fichier).front(), '<') << fichier;
 
-    EXPECT_TRUE((*listeur)->FichiersDuDossier(systeme.DossierProgramme() + "/ABSENT").erreur().echec());
+    EXPECT_TRUE((*listeur)->FichiersDuDossier(*systeme.DossierProgramme() + "/ABSENT").erreur().echec());
     EXPECT_TRUE((*listeur)->FichiersDuDossier(source + "/A.DAT").erreur().echec());
 }
 

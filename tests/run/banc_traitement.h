@@ -28,7 +28,7 @@ protected:
     FinDuTraitement Lancer(Systeme& systemeDuTraitement);
 
     // The program's folder as the run names it.
-    std::string Programme() const { return systeme.DossierProgramme(); }
+    std::string Programme() const { return *systeme.DossierProgramme(); }
     std::vector<std::string> Lignes(const std::vector<std::string>& prefixes) const {
         return journal.Filtrer(prefixes);
     }

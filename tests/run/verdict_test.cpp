@@ -99,6 +99,19 @@ TEST_F(Verification, NoOpenBaseAfterAnUpdatedBaseIsNotUpdated) {
                   "Base A : mise à jour.\r\n\r\nBase B : non mise à jour.\r\n\r\nVeuillez contacter TARMELDON."});
 }
 
+// A program that cannot tell its own folder has no update package: it copies
+// nothing and sends no update request, rather than take another folder's.
+TEST_F(Verification, UnknownProgramFolderSendsNoRequestAndCopiesNothing) {
+    posix::SystemePosix sansDossier(dossier.Natif("partage"), "");
+    Bases("A\r\n");
+    composant.lectureMarqueur = [](const std::string&) { return dba::DBA_E_RECORD_MISSING; };
+
+    EXPECT_EQ(Lancer(sansDossier), FinDuTraitement::AvecErreurs);
+    EXPECT_TRUE(Lignes({"Execute A [P] [LANCEMAJCD"}).empty());
+    EXPECT_EQ(Lignes({"OpenFile", "Read"}),
+              (std::vector<std::string>{"OpenFile A INSTALLMAJ", "Read A 733 -> 0x8004000B"}));
+}
+
 struct CasRequete {
     const char* nom;
     std::string programme;  // the program's folder, under the test's folder

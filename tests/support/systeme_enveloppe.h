@@ -33,7 +33,7 @@ public:
         return reel_.CommandeCopie(fichier, dossier);
     }
     Resultat<std::string> NomUtilisateur() override { return reel_.NomUtilisateur(); }
-    std::string DossierProgramme() const override { return reel_.DossierProgramme(); }
+    Resultat<std::string> DossierProgramme() const override { return reel_.DossierProgramme(); }
     std::string DossierSaisi(std::string saisie) const override { return reel_.DossierSaisi(std::move(saisie)); }
 
 protected:

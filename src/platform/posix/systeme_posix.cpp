@@ -255,16 +255,19 @@ Resultat<std::string> SystemePosix::NomUtilisateur() {
     return Decoder1252(trouve->pw_name);
 }
 
-std::string SystemePosix::DossierProgramme() const { return Decoder1252(dossierProgramme_); }
+Resultat<std::string> SystemePosix::DossierProgramme() const {
+    if (dossierProgramme_.empty()) return ERR_CHEMIN_INTROUVABLE;
+    return Decoder1252(dossierProgramme_);
+}
 
 // Paths are case-sensitive here: the folder is kept as typed.
 std::string SystemePosix::DossierSaisi(std::string saisie) const { return saisie; }
 
-std::string DossierExecutable() {
+Resultat<std::string> DossierExecutable() {
     std::vector<char> tampon(4096);
     for (;;) {
         const ssize_t n = ::readlink("/proc/self/exe", tampon.data(), tampon.size());
-        if (n < 0) return ".";
+        if (n < 0) return DepuisErrno(errno);
         if (static_cast<std::size_t>(n) < tampon.size())
             return DossierParent(std::string(tampon.data(), static_cast<std::size_t>(n)));
         tampon.resize(tampon.size() * 2);

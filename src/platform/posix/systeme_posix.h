@@ -11,7 +11,8 @@ namespace maj::posix {
 
 class SystemePosix : public Systeme {
 public:
-    // `racinePartage` and `dossierProgramme` are native paths (bytes).
+    // `racinePartage` and `dossierProgramme` are native paths (bytes); an
+    // empty `dossierProgramme` means the system could not tell it.
     SystemePosix(std::string racinePartage, std::string dossierProgramme);
 
     Resultat<std::unique_ptr<FichierLecture>> OuvrirLecture(const std::string& chemin) override;
@@ -29,7 +30,7 @@ public:
     Commande CommandeCopie(const std::string& fichier, const std::string& dossier) const override;
 
     Resultat<std::string> NomUtilisateur() override;
-    std::string DossierProgramme() const override;
+    Resultat<std::string> DossierProgramme() const override;
     std::string DossierSaisi(std::string saisie) const override;
 
     // The native path (bytes) of a path text: the share's form is mapped onto
@@ -42,6 +43,6 @@ private:
 };
 
 // The folder holding the running program's executable (native path).
-std::string DossierExecutable();
+Resultat<std::string> DossierExecutable();
 
 }  // namespace maj::posix

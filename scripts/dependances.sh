@@ -7,7 +7,7 @@ paquets=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libssl-dev
-  qt6-base-dev xvfb xauth
+  qt6-base-dev xvfb xauth fonts-dejavu-core
 )
 
 manquants=()

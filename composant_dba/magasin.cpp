@@ -300,7 +300,7 @@ std::optional<Diagnostic> Valider(const Contenu& contenu) { return VerifierCoher
 std::string Ecrire(const Contenu& c) {
     std::string texte = std::string(SIGNATURE) + "\n";
     texte += "# Magasin du composant DBA de remplacement : champs séparés par une tabulation.\n";
-    const auto ligne = [&](std::vector<std::string> champs) { texte += LigneDeChamps(champs) + "\n"; };
+    const auto ligne = [&](const std::vector<std::string>& champs) { texte += LigneDeChamps(champs) + "\n"; };
     for (const auto& u : c.utilisateurs) ligne({"utilisateur", u.nom, TexteEmpreinte(u.empreinte)});
     for (const auto& b : c.bases) ligne({"base", b.nom, b.dossier});
     for (const auto& f : c.fichiers) ligne({"fichier", f.base, f.nom});

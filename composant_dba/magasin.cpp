@@ -13,6 +13,7 @@
 #include <filesystem>
 
 #include "champs.h"
+#include "platform/posix/fichiers_natifs.h"
 
 namespace composant_dba {
 namespace {
@@ -316,30 +317,13 @@ std::string Magasin::CheminFichier() const { return dossier_ + "/" + std::string
 
 std::optional<Contenu> Magasin::Lire(Diagnostic& diagnostic) const {
     const std::string chemin = CheminFichier();
-    const int fd = ::open(chemin.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        diagnostic = {DBA_E_MAGASIN_ILLISIBLE, "magasin illisible : " + chemin + " : " + std::strerror(errno)};
+    std::string texte;
+    if (const int erreur = maj::posix::LireTout(chemin, TAILLE_MAX_MAGASIN, texte)) {
+        diagnostic = {DBA_E_MAGASIN_ILLISIBLE, erreur == EFBIG
+                                                   ? "magasin trop grand pour en être un : " + chemin
+                                                   : "magasin illisible : " + chemin + " : " + std::strerror(erreur)};
         return std::nullopt;
     }
-    std::string texte;
-    char tampon[65536];
-    for (;;) {
-        const ssize_t lus = ::read(fd, tampon, sizeof tampon);
-        if (lus < 0 && errno == EINTR) continue;
-        if (lus < 0) {
-            diagnostic = {DBA_E_MAGASIN_ILLISIBLE, "magasin illisible : " + chemin + " : " + std::strerror(errno)};
-            ::close(fd);
-            return std::nullopt;
-        }
-        if (lus == 0) break;
-        texte.append(tampon, static_cast<std::size_t>(lus));
-        if (texte.size() > TAILLE_MAX_MAGASIN) {
-            diagnostic = {DBA_E_MAGASIN_ILLISIBLE, "magasin trop grand pour en être un : " + chemin};
-            ::close(fd);
-            return std::nullopt;
-        }
-    }
-    ::close(fd);
     return Analyser(texte, diagnostic);
 }
 
@@ -352,57 +336,26 @@ Resultat<Contenu> Magasin::Lire() const {
 
 namespace {
 
-// Writes the new text beside the store, then puts it in place at once.
-Erreur Remplacer(const std::string& dossier, const std::string& chemin, const std::string& texte,
-                 Diagnostic& diagnostic) {
-    std::string modele = chemin + ".XXXXXX";
-    const int fd = ::mkstemp(modele.data());
-    if (fd < 0) {
-        diagnostic = {DBA_E_MAGASIN_ECRITURE, "magasin impossible à écrire : " + dossier + " : " + std::strerror(errno)};
-        return DBA_E_MAGASIN_ECRITURE;
-    }
-    int erreur = 0;
-    for (std::string_view reste = texte; erreur == 0 && !reste.empty();) {
-        const ssize_t ecrits = ::write(fd, reste.data(), reste.size());
-        if (ecrits < 0) {
-            if (errno != EINTR) erreur = errno;
-            continue;
-        }
-        reste.remove_prefix(static_cast<std::size_t>(ecrits));
-    }
-    if (erreur == 0 && ::fsync(fd) != 0) erreur = errno;
-    if (::close(fd) != 0 && erreur == 0) erreur = errno;
-    if (erreur == 0 && ::rename(modele.c_str(), chemin.c_str()) != 0) erreur = errno;
-    if (erreur != 0) {
-        ::unlink(modele.c_str());
+// Writes the new text beside the store, then puts it in place at once. Only
+// its owner may read a store, since it holds the password hashes.
+Erreur Remplacer(const std::string& chemin, const std::string& texte, Diagnostic& diagnostic) {
+    if (const int erreur = maj::posix::RemplacerFichier(chemin, texte, 0600)) {
         diagnostic = {DBA_E_MAGASIN_ECRITURE, "magasin impossible à écrire : " + chemin + " : " + std::strerror(erreur)};
         return DBA_E_MAGASIN_ECRITURE;
-    }
-    const int dossierFd = ::open(dossier.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dossierFd >= 0) {
-        maj::absorbee(::fsync(dossierFd) == 0 ? Succes : DBA_E_MAGASIN_ECRITURE);  // the new store is in place
-        ::close(dossierFd);
     }
     return Succes;
 }
 
 class Verrou {
 public:
-    explicit Verrou(const std::string& chemin) : fd_(::open(chemin.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
-        if (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0) {
-            ::close(fd_);
-            fd_ = -1;
-        }
-    }
-    Verrou(const Verrou&) = delete;
-    Verrou& operator=(const Verrou&) = delete;
-    ~Verrou() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    bool Tenu() const { return fd_ >= 0; }
+    explicit Verrou(const std::string& chemin)
+        : fd_(::open(chemin.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)),
+          tenu_(fd_.ouvert() && ::flock(fd_.fd(), LOCK_EX) == 0) {}
+    bool Tenu() const { return tenu_; }
 
 private:
-    int fd_;
+    maj::posix::Descripteur fd_;
+    bool tenu_;
 };
 
 }  // namespace
@@ -423,7 +376,7 @@ Erreur Magasin::Modifier(const std::function<Erreur(Contenu&)>& changement, Diag
         diagnostic = std::move(*incoherence);
         return diagnostic.erreur;
     }
-    return Remplacer(dossier_, CheminFichier(), Ecrire(*contenu), diagnostic);
+    return Remplacer(CheminFichier(), Ecrire(*contenu), diagnostic);
 }
 
 Erreur Magasin::Modifier(const std::function<Erreur(Contenu&)>& changement) const {
@@ -448,7 +401,7 @@ Erreur Magasin::Creer(Diagnostic& diagnostic) const {
         // An existing store is kept, but only when it can be read.
         return Lire(diagnostic) ? Succes : diagnostic.erreur;
     }
-    return Remplacer(dossier_, CheminFichier(), Ecrire(Contenu{}), diagnostic);
+    return Remplacer(CheminFichier(), Ecrire(Contenu{}), diagnostic);
 }
 
 }  // namespace composant_dba

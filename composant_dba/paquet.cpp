@@ -1,6 +1,5 @@
 #include "paquet.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,25 +8,14 @@
 #include <cerrno>
 #include <vector>
 
+#include "platform/posix/fichiers_natifs.h"
+
 namespace composant_dba {
 namespace {
 
 constexpr std::size_t TAILLE_MAX_MANIFESTE = 64u << 10;
 
-class Descripteur {
-public:
-    explicit Descripteur(int fd) : fd_(fd) {}
-    Descripteur(const Descripteur&) = delete;
-    Descripteur& operator=(const Descripteur&) = delete;
-    ~Descripteur() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    int fd() const { return fd_; }
-    bool ouvert() const { return fd_ >= 0; }
-
-private:
-    int fd_;
-};
+using maj::posix::Descripteur;
 
 // Reads up to `taille` bytes, fewer only at the end of the file.
 Resultat<std::size_t> LireBloc(int fd, char* tampon, std::size_t taille) {
@@ -115,30 +103,13 @@ Resultat<std::string> VerifierPaquet(const std::string& dossierProgramme, const 
     const std::string copie = Joindre(dossierBase, DOSSIER_PAQUET);
 
     std::string texteManifeste;
-    {
-        Descripteur fd(::open(Joindre(paquet, NOM_MANIFESTE).c_str(), O_RDONLY | O_CLOEXEC));
-        if (!fd.ouvert()) return DBA_E_PAQUET_INVALIDE;
-        texteManifeste.resize(TAILLE_MAX_MANIFESTE + 1);
-        auto lus = LireBloc(fd.fd(), texteManifeste.data(), texteManifeste.size());
-        if (!lus.ok() || *lus > TAILLE_MAX_MANIFESTE) return DBA_E_PAQUET_INVALIDE;
-        texteManifeste.resize(*lus);
-    }
+    if (maj::posix::LireTout(Joindre(paquet, NOM_MANIFESTE), TAILLE_MAX_MANIFESTE, texteManifeste) != 0)
+        return DBA_E_PAQUET_INVALIDE;
     auto manifeste = LireManifeste(texteManifeste);
     if (!manifeste.ok()) return manifeste.erreur();
 
-    DIR* flux = ::opendir(paquet.c_str());
-    if (flux == nullptr) return DBA_E_PAQUET_INVALIDE;
     std::vector<std::string> noms;
-    errno = 0;
-    while (const dirent* entree = ::readdir(flux)) {
-        struct stat etat{};
-        if (::fstatat(::dirfd(flux), entree->d_name, &etat, 0) == 0 && S_ISREG(etat.st_mode))
-            noms.emplace_back(entree->d_name);
-        errno = 0;
-    }
-    const int erreurListe = errno;
-    ::closedir(flux);
-    if (erreurListe != 0) return DBA_E_PAQUET_INVALIDE;
+    if (maj::posix::FichiersReguliers(paquet, noms) != 0) return DBA_E_PAQUET_INVALIDE;
 
     for (const std::string& nom : noms) {
         if (Erreur e = MemesOctets(Joindre(paquet, nom), Joindre(copie, nom))) return e;

@@ -1,6 +1,5 @@
 #include "platform/posix/systeme_posix.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -12,31 +11,12 @@
 
 #include "platform/posix/code_page.h"
 #include "platform/posix/erreurs_posix.h"
+#include "platform/posix/fichiers_natifs.h"
 
 namespace maj::posix {
 namespace {
 
 constexpr std::string_view PrefixePartage = "\\\\127.0.0.1\\MERVANT";
-
-class Descripteur {
-public:
-    explicit Descripteur(int fd) : fd_(fd) {}
-    Descripteur(const Descripteur&) = delete;
-    Descripteur& operator=(const Descripteur&) = delete;
-    ~Descripteur() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    int fd() const { return fd_; }
-    // Closes now, reporting what close reports (a write may fail only there).
-    Erreur Fermer() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0 ? Succes : DepuisErrno(errno);
-    }
-
-private:
-    int fd_;
-};
 
 class FichierLecturePosix : public FichierLecture {
 public:
@@ -67,47 +47,17 @@ public:
     Resultat<std::vector<std::string>> FichiersDuDossier(const std::string& dossier) override {
         auto natif = systeme_.CheminNatif(dossier);
         if (!natif.ok()) return natif.erreur();
-        DIR* flux = ::opendir(natif->c_str());
-        if (flux == nullptr) return DepuisErrno(errno);
+        std::vector<std::string> noms;
+        if (const int erreur = FichiersReguliers(*natif, noms)) return DepuisErrno(erreur);
         std::vector<std::string> fichiers;
-        errno = 0;
-        while (const dirent* entree = ::readdir(flux)) {
-            const std::string nom = entree->d_name;
-            struct stat etat{};
-            // Files only, as the folder lists them; a link counts as what it names.
-            if (::fstatat(::dirfd(flux), nom.c_str(), &etat, 0) == 0 && S_ISREG(etat.st_mode))
-                fichiers.push_back(systeme_.Joindre(dossier, systeme_.DepuisCodePage(nom)));
-            errno = 0;
-        }
-        const int erreur = errno;
-        ::closedir(flux);
-        if (erreur != 0) return DepuisErrno(erreur);
+        for (const std::string& nom : noms)
+            fichiers.push_back(systeme_.Joindre(dossier, systeme_.DepuisCodePage(nom)));
         return fichiers;
     }
 
 private:
     const SystemePosix& systeme_;
 };
-
-Erreur EcrireTout(int fd, std::string_view octets) {
-    while (!octets.empty()) {
-        const ssize_t ecrits = ::write(fd, octets.data(), octets.size());
-        if (ecrits < 0) {
-            if (errno == EINTR) continue;
-            return DepuisErrno(errno);
-        }
-        if (ecrits == 0) return ERR_ES_PERIPHERIQUE;  // no progress: would loop for ever
-        octets.remove_prefix(static_cast<std::size_t>(ecrits));
-    }
-    return Succes;
-}
-
-std::string DossierParent(const std::string& chemin) {
-    const auto barre = chemin.find_last_of('/');
-    if (barre == std::string::npos) return ".";
-    if (barre == 0) return "/";
-    return chemin.substr(0, barre);
-}
 
 }  // namespace
 
@@ -150,48 +100,15 @@ Erreur SystemePosix::OuvrirAjoutEtFermer(const std::string& chemin) {
     // A pipe without a reader fails at once rather than blocking.
     const int fd = ::open(natif->c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0) return DepuisErrno(errno);
-    return Descripteur(fd).Fermer();
+    const int fermeture = Descripteur(fd).Fermer();
+    return fermeture == 0 ? Succes : DepuisErrno(fermeture);
 }
 
 Erreur SystemePosix::RemplacerContenu(const std::string& chemin, std::string_view octets) {
     auto natif = CheminNatif(chemin);
     if (!natif.ok()) return natif.erreur();
-    std::string modele = *natif + ".XXXXXX";
-    const int fd = ::mkostemp(modele.data(), O_CLOEXEC);
-    if (fd < 0) return DepuisErrno(errno);
-    Descripteur temporaire(fd);
-
-    // The new file keeps the permissions and, where we may give it, the owner
-    // of the one it replaces.
-    struct stat ancien{};
-    mode_t mode = 0666;
-    if (::stat(natif->c_str(), &ancien) == 0) {
-        mode = ancien.st_mode & 07777;
-        // Absorbed when refused: the file then belongs to the user running the program.
-        if (ancien.st_uid != ::geteuid() || ancien.st_gid != ::getegid())
-            absorbee(::fchown(fd, ancien.st_uid, ancien.st_gid) == 0 ? Succes : DepuisErrno(errno));
-    } else {
-        const mode_t masque = ::umask(0);
-        ::umask(masque);
-        mode &= ~masque;
-    }
-
-    Erreur erreur = ::fchmod(fd, mode) == 0 ? Succes : DepuisErrno(errno);
-    if (!erreur) erreur = EcrireTout(fd, octets);
-    if (!erreur && ::fsync(fd) != 0) erreur = DepuisErrno(errno);
-    if (Erreur fermeture = temporaire.Fermer(); !erreur) erreur = fermeture;
-    if (!erreur && ::rename(modele.c_str(), natif->c_str()) != 0) erreur = DepuisErrno(errno);
-    if (erreur) {
-        ::unlink(modele.c_str());
-        return erreur;
-    }
-    // The rename itself lasts once the folder is on disk.
-    const int dossier = ::open(DossierParent(*natif).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dossier >= 0) {
-        absorbee(::fsync(dossier) == 0 ? Succes : DepuisErrno(errno));  // the new content is in place
-        ::close(dossier);
-    }
-    return Succes;
+    const int erreur = RemplacerFichier(*natif, octets, 0666);
+    return erreur == 0 ? Succes : DepuisErrno(erreur);
 }
 
 Resultat<NatureChemin> SystemePosix::Examiner(const std::string& chemin) {

@@ -7,13 +7,16 @@
 #include <unistd.h>
 
 #include "commun/texte.h"
-#include "e2e/dialogue_pty.h"
 #include "e2e/terrain.h"
+#include "support/pty.h"
 
 namespace maj::test {
 namespace {
 
 using composant_dba::Operation;
+
+// The program finds no display: the terminal front end answers.
+void SansChoixDAffichage() { ::unsetenv("QT_QPA_PLATFORM"); }
 
 const std::string Etat = "Mise à niveau — Mise à niveau en cours...";
 
@@ -59,7 +62,7 @@ TEST_F(ProgrammeAuTerminal, ARefusedDefaultLoginThenWrongThenGoodCredentialsUpda
         for (const auto& base : NomsBases()) c.AjouterDroit({"DUPONT", base});
     });
 
-    DialoguePty operateur({programme_.string()}, EnvironnementSansAffichage());
+    Pty operateur(programme_.string(), {}, SansChoixDAffichage);
     ASSERT_TRUE(operateur.Attendre("Utilisateur : " + NomSysteme()));
     operateur.Taper("DUPONT\r");
     ASSERT_TRUE(operateur.Attendre("Mot de Passe : "));
@@ -70,10 +73,10 @@ TEST_F(ProgrammeAuTerminal, ARefusedDefaultLoginThenWrongThenGoodCredentialsUpda
     operateur.Taper("Sésame\r");
     ASSERT_TRUE(operateur.Attendre("Appuyez sur Entrée pour continuer."));
     operateur.Taper("\n");
-    EXPECT_EQ(operateur.Terminer(), 0);
+    EXPECT_EQ(operateur.Fin(), 0);  // exited, with status 0
 
     const std::string dialogue = "\r\nIdentification (Entrée : Ok, Échap : Annuler)\r\n";
-    EXPECT_EQ(SansLigneEtat(operateur.Ecran()),
+    EXPECT_EQ(SansLigneEtat(operateur.Sortie()),
               dialogue + "Utilisateur : " + NomSysteme() + EffacerNom(NomSysteme()) + "DUPONT\r\n" +
                   "Mot de Passe : ****\r\n" +
                   dialogue + "Utilisateur : DUPONT\r\n" + "Mot de Passe : ******\r\n" + ResumeToutesAJour);
@@ -91,14 +94,14 @@ TEST_F(ProgrammeAuTerminal, QuiSilentAndTheFolderTypedUpdatesThatBase) {
     Changer([](composant_dba::Contenu& c) { c.pannes.push_back({Operation::QUI, "BASE2", std::nullopt, 2}); });
     const std::string tape = Natif(DossierBase("BASE2"));
 
-    DialoguePty operateur({programme_.string()}, EnvironnementSansAffichage());
+    Pty operateur(programme_.string(), {}, SansChoixDAffichage);
     ASSERT_TRUE(operateur.Attendre("(une ligne vide annule)\r\n> "));
     operateur.Taper(tape + "\n");
     ASSERT_TRUE(operateur.Attendre("Appuyez sur Entrée pour continuer."));
     operateur.Taper("\n");
-    EXPECT_EQ(operateur.Terminer(), 0);
+    EXPECT_EQ(operateur.Fin(), 0);  // exited, with status 0
 
-    EXPECT_EQ(SansLigneEtat(operateur.Ecran()),
+    EXPECT_EQ(SansLigneEtat(operateur.Sortie()),
               "\r\nMajServeur [saisie]\r\n"
               "Saisir le chemin de la base BASE2.\r\n"
               "(ex:D:\\BASESCLIENTS\\BASEAFA)\r\n"

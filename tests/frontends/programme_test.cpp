@@ -14,7 +14,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "pty.h"
+#include "support/pty.h"
 #include "run/messages.h"
 
 namespace maj::test {

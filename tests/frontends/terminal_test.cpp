@@ -7,7 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "pty.h"
+#include "support/pty.h"
 #include "support/partage_temporaire.h"
 
 namespace maj::test {

@@ -1,4 +1,4 @@
-#include "pty.h"
+#include "support/pty.h"
 
 #include <poll.h>
 #include <pty.h>
